@@ -1,0 +1,24 @@
+#include "render/canvas.h"
+
+#include "render/line_raster.h"
+
+void TBitmapCanvas::MoveTo(std::int32_t x, std::int32_t y) {
+  x_ = x;
+  y_ = y;
+}
+
+void TBitmapCanvas::LineTo(std::int32_t x, std::int32_t y) {
+  DrawLine(bitmap_, x_, y_, x, y, pen_);
+  x_ = x;
+  y_ = y;
+}
+
+TCanvas& TImage::GetCanvas() {
+  if (!bitmap_) bitmap_ = std::make_unique<Surface>(width_, height_);
+  return bitmap_->canvas;
+}
+
+void TImage::SetSize(int width, int height) {
+  width_ = width;
+  height_ = height;
+}
