@@ -13,12 +13,12 @@ void TBitmapCanvas::LineTo(std::int32_t x, std::int32_t y) {
   y_ = y;
 }
 
-TCanvas& TImage::GetCanvas() {
+TCanvas& TImageSurface::GetCanvas() {
   if (!bitmap_) bitmap_ = std::make_unique<Surface>(width_, height_);
   return bitmap_->canvas;
 }
 
-void TImage::SetSize(int width, int height) {
+void TImageSurface::SetSize(int width, int height) {
   width_ = width;
   height_ = height;
 }

@@ -47,9 +47,9 @@ class TBitmapCanvas final : public TCanvas {
 // The drawing area of the main window, without the window: the bitmap comes into being at the
 // first GetCanvas with the area's size at that moment and keeps that size for good, as a
 // persistent picture does; the client rectangle follows the area.
-class TImage final : public TDrawingArea {
+class TImageSurface final : public TDrawingArea {
  public:
-  TImage(int width, int height) : width_(width), height_(height) {}
+  TImageSurface(int width, int height) : width_(width), height_(height) {}
 
   TRect GetClientRect() const override { return {0, 0, width_, height_}; }
   TCanvas& GetCanvas() override;

@@ -4,8 +4,8 @@ namespace {
 TDrawingArea* boundArea = nullptr;
 }
 
-TImage& HeadlessImage1() {
-  static TImage image(kDrawingAreaWidth, kDrawingAreaHeight);
+TImageSurface& HeadlessImage1() {
+  static TImageSurface image(kDrawingAreaWidth, kDrawingAreaHeight);
   return image;
 }
 

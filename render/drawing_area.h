@@ -14,4 +14,4 @@ TDrawingArea& Image1();
 void BindImage1(TDrawingArea* area);
 
 // The stand-in area used while no window is bound.
-TImage& HeadlessImage1();
+TImageSurface& HeadlessImage1();
