@@ -2,8 +2,9 @@
 // What the drawing needs of a drawing area and its canvas.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
-#include <optional>
+#include <utility>
 
 #include "render/bitmap.h"
 
@@ -32,13 +33,21 @@ class TDrawingArea {
 class TBitmapCanvas final : public TCanvas {
  public:
   explicit TBitmapCanvas(TBitmap& bitmap) : bitmap_(bitmap) {}
-  void FillRect(const TRect& rect) override { bitmap_.Fill(rect, clWhite); }
+  void FillRect(const TRect& rect) override;
   void SetPenColor(TColor colour) override { pen_ = colour; }
   void MoveTo(std::int32_t x, std::int32_t y) override;
   void LineTo(std::int32_t x, std::int32_t y) override;
 
+  // Called after every change of the pixels, so that a window showing them can repaint.
+  void SetChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
+
  private:
+  void Changed() const {
+    if (changed_) changed_();
+  }
+
   TBitmap& bitmap_;
+  std::function<void()> changed_;
   TColor pen_ = 0x000000;  // black, as a fresh pen is
   std::int32_t x_ = 0;
   std::int32_t y_ = 0;
@@ -56,6 +65,8 @@ class TImageSurface final : public TDrawingArea {
 
   // The area was resized; the bitmap, once made, is not.
   void SetSize(int width, int height);
+  // Called after every change of the picture, including its creation.
+  void SetChangeListener(std::function<void()> listener);
   // nullptr until the first GetCanvas: the area shows no picture until then.
   const TBitmap* Picture() const { return bitmap_ ? &bitmap_->bitmap : nullptr; }
 
@@ -68,5 +79,6 @@ class TImageSurface final : public TDrawingArea {
 
   int width_;
   int height_;
+  std::function<void()> changed_;
   std::unique_ptr<Surface> bitmap_;
 };
