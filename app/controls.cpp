@@ -6,13 +6,13 @@
 
 #include "app/application.h"
 
-namespace {
-
 QFont FontOfHeight(int pixels) {
   QFont font(QString::fromLatin1(kFontFamily));
   font.setPixelSize(pixels);
   return font;
 }
+
+namespace {
 
 void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();

@@ -3,6 +3,7 @@
 // 96 pixels per inch. Font heights are character heights in pixels.
 
 #include <QColor>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +25,9 @@ inline const QColor clNavy(0, 0, 128);
 // The sans-serif face the setup installs; metrics close to the classic dialog font.
 inline constexpr const char* kFontFamily = "Liberation Sans";
 inline constexpr int kWindowFontHeight = 11;
+
+// The program's face at a character height in pixels.
+QFont FontOfHeight(int pixels);
 
 // The base of the main window: a top-level window with a caption and a client size.
 class TForm : public QWidget {

@@ -38,11 +38,7 @@ TForm1::TForm1() : TForm(Text("Form1"), 193, 181, kClientWidth, kClientHeight) {
   Image1 = new TImage(this, "Image1", kDrawingAreaWidth, kDrawingAreaHeight);
 
   Button1 = new TButton(this, "Button1", 616, 224, 145, 33, Text("Izriši presek ravnin"));
-  Button1->setFont([] {
-    QFont font(QString::fromLatin1(kFontFamily));
-    font.setPixelSize(13);
-    return font;
-  }());
+  Button1->setFont(FontOfHeight(13));
   {
     QPalette palette = Button1->palette();
     palette.setColor(QPalette::ButtonText, clNavy);
