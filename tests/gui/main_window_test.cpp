@@ -229,6 +229,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(form_->Image1->grab().toImage().pixelColor(100, 250), QColor(0, 255, 0));
   }
 
+  void closingTheWindowEndsTheLoopWithExitCodeZero() {
+    Type(kPerpendicularPlanes);
+    QTimer::singleShot(0, form_.get(), [this] { form_->close(); });
+    QCOMPARE(Application->Run(), 0);
+    QVERIFY(!form_->isVisible());
+    QVERIFY(reported_.empty());
+  }
+
   // Run under LANG=sl_SI.UTF-8 by the test suite; skipped otherwise.
   void regionalDecimalSeparator() {
     if (!qEnvironmentVariable("LANG").startsWith("sl_SI")) QSKIP("not under a Slovenian locale");
