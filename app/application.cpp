@@ -30,6 +30,8 @@ void TApplication::Initialize(int& argc, char** argv) {
   std::thread fontconfig([] { FcInit(); });
   qt_ = std::make_unique<QApplication>(argc, argv);
   fontconfig.join();
+  // Lets a desktop match the window with its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("plane-intersection"));
   // The window's font for everything, message boxes included; no second face is loaded.
   QApplication::setFont(FontOfHeight(kWindowFontHeight));
   // Reads LC_ALL, then LC_NUMERIC, then LANG, as the user's regional settings.

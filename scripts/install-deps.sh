@@ -9,7 +9,8 @@ packages=(
   fonts-liberation2 fontconfig
 )
 if [[ "${1:-build}" == test ]]; then
-  packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth imagemagick)
+  packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth x11-utils time
+    imagemagick desktop-file-utils)
 fi
 
 missing=()

@@ -8,11 +8,6 @@ cd "$(dirname "$0")/.."
 runs=${1:-9}
 
 scripts/install-deps.sh test
-for tool in xev time; do
-  command -v "$tool" >/dev/null || [[ -x /usr/bin/$tool ]] || {
-    apt-get install -y -qq x11-utils time >/dev/null
-  }
-done
 
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DPLANE_BENCHMARKS=OFF \
   -DPLANE_TESTS=OFF >/dev/null
