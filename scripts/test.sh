@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: once plainly, once with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Fails on the first failing test or sanitizer report.
+# UndefinedBehaviorSanitizer, then fuzzes whole redraw cycles for a minute. Fails on the first
+# failing test, sanitizer report or fuzzer finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,4 +23,7 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DPLANE_SANITIZE=ON -DPLANE_BENCHMARKS=OFF
 
-echo "All tests passed, with and without sanitizers."
+# The whole cycle under libFuzzer for about a minute; any finding fails.
+scripts/fuzz.sh 60
+
+echo "All tests passed, with and without sanitizers, and the fuzzer found nothing."
