@@ -2,6 +2,7 @@
 # installed program and names an icon that is there, at the sizes its folders promise.
 # Usage: cmake -DBUILD_DIR=... -DPREFIX=... -P check-installed-layout.cmake
 file(REMOVE_RECURSE "${PREFIX}")
+unset(ENV{DESTDIR})  # a DESTDIR from outside would move the whole tree away from PREFIX
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
   OUTPUT_QUIET RESULT_VARIABLE result)
 if(NOT result EQUAL 0)

@@ -49,12 +49,17 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start" >&2; exit 1; }
 
 # Without a window manager the window sits at 193,181 on the screen and its client area is
-# 803x513; the numbers below are places in the client area.
+# 803x513; the numbers below are places in the client area, so a window of another size
+# would be typed into at the wrong places.
 "$build"/app/plane-intersection &
 program=$!
-timeout 20 xdotool search --sync --onlyvisible --class plane-intersection >/dev/null
+window=$(timeout 20 xdotool search --sync --onlyvisible --class plane-intersection | head -n1)
 sleep 0.5
-left=193 top=181
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[[ $WIDTH -eq 803 && $HEIGHT -eq 513 ]] || {
+  echo "The window's client area is ${WIDTH}x${HEIGHT}, not 803x513: the field places are out of date." >&2
+  exit 1; }
+left=$X top=$Y
 click() { xdotool mousemove $((left + $1)) $((top + $2)) click 1; sleep 0.05; }
 
 columns=(672 704 736)
@@ -75,7 +80,7 @@ kill -0 "$program" || { echo "The program ended." >&2; exit 1; }
 mkdir -p "$(dirname "$out")"
 shot=$(mktemp --suffix=.png)
 import -window root "$shot"
-convert "$shot" -crop 803x513+193+181 +repage -strip "$out"
+convert "$shot" -crop "803x513+$left+$top" +repage -strip "$out"
 rm -f "$shot"
 
 # The drawing area must hold the line (red) and both patches (blue, purple).
