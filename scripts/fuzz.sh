@@ -22,15 +22,24 @@ artifacts=$build/artifacts/
 mkdir -p "$artifacts"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
+# libFuzzer exits non-zero on a finding; say where the input went before passing that on.
+run() {
+  local status=0
+  "$fuzzer" -artifact_prefix="$artifacts" -timeout=10 -rss_limit_mb=2048 "$@" || status=$?
+  if [[ $status -ne 0 ]]; then
+    echo "Finding (exit $status): the input is in $artifacts" >&2
+    exit "$status"
+  fi
+}
+
 echo "Replaying the seed corpus"
-"$fuzzer" -artifact_prefix="$artifacts" -timeout=10 -rss_limit_mb=2048 fuzz/corpus/*
+run fuzz/corpus/*
 
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 cp fuzz/corpus/* "$corpus"/
 
 echo "Fuzzing for $seconds s"
-"$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
-  -artifact_prefix="$artifacts" -dict=fuzz/redraw.dict -print_final_stats=1 "$corpus"
+run -max_total_time="$seconds" -max_len=4096 -dict=fuzz/redraw.dict -print_final_stats=1 "$corpus"
 
 echo "No findings in $seconds s."
