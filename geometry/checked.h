@@ -34,7 +34,6 @@ class Checked {
   Checked operator-() const { return Checked(-value_); }
 
   friend bool operator==(Checked a, Checked b) { return a.value_ == b.value_; }
-  friend bool operator<(Checked a, Checked b) { return a.value_ < b.value_; }
   friend bool operator>=(Checked a, Checked b) { return a.value_ >= b.value_; }
 
  private:
