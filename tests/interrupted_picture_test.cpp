@@ -8,6 +8,7 @@
 #include "app/redraw.h"
 #include "geometry/errors.h"
 #include "geometry/scene.h"
+#include "fake_fields.h"
 #include "program_state.h"
 #include "render/canvas.h"
 #include "render/drawing.h"
@@ -17,12 +18,6 @@
 #include "view/projection.h"
 
 namespace {
-
-class Fields final : public CoordinateFields {
- public:
-  CoordinateTexts Texts() const override { return texts; }
-  CoordinateTexts texts;
-};
 
 // The plane x = 0 and the plane y = 0 through points 3.5 apart: in the default view the whole
 // scene lies on the area.
@@ -46,7 +41,7 @@ class InterruptedPicture : public ::testing::Test {
   }
 
   TImageSurface surface_{kDrawingAreaWidth, kDrawingAreaHeight};
-  Fields fields_;
+  FakeFields fields_;
 };
 
 TEST_F(InterruptedPicture, FailingPatchSideEndsThePictureThere) {

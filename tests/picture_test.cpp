@@ -12,6 +12,7 @@
 #include "app/redraw.h"
 #include "geometry/errors.h"
 #include "geometry/scene.h"
+#include "fake_fields.h"
 #include "program_state.h"
 #include "render/canvas.h"
 #include "render/drawing.h"
@@ -55,15 +56,6 @@ class RecordingArea final : public TDrawingArea, public TCanvas {
   std::vector<Call> calls;
 };
 
-class FixedFields final : public CoordinateFields {
- public:
-  explicit FixedFields(CoordinateTexts texts) : texts_(std::move(texts)) {}
-  CoordinateTexts Texts() const override { return texts_; }
-
- private:
-  CoordinateTexts texts_;
-};
-
 // The plane x = 0 and the plane y = 0: their intersection is the Z axis.
 const CoordinateTexts kTwoPlanes = {"0", "0", "0", "0", "1", "0", "0", "0", "1",
                                     "0", "0", "0", "0", "0", "1", "1", "0", "0"};
@@ -89,7 +81,7 @@ class PictureTest : public ::testing::Test {
 };
 
 TEST_F(PictureTest, OneCycleClearsThenDrawsNineSceneSegmentsThenThreeAxes) {
-  const FixedFields fields(kTwoPlanes);
+  const FakeFields fields(kTwoPlanes);
   BindCoordinateFields(&fields);
   Redraw();
 

@@ -10,6 +10,7 @@
 
 #include "app/step_operations.h"
 #include "geometry/errors.h"
+#include "fake_fields.h"
 #include "program_state.h"
 #include "render/canvas.h"
 #include "render/drawing_area.h"
@@ -38,12 +39,6 @@ const CoordinateTexts kCollinearPoints = {"0", "0", "0", "1", "1", "1", "2", "2"
 // projects beyond the 64-bit pixel range, whereas the first plane's patch stays within 32 bits.
 const CoordinateTexts kFarSecondPatch = {"0", "0", "0", "0", "1",     "0", "0", "0", "1",
                                          "0", "0", "0", "0", "0", "1e-15", "1", "0", "0"};
-
-class EditableFields final : public CoordinateFields {
- public:
-  CoordinateTexts Texts() const override { return texts; }
-  CoordinateTexts texts;  // all empty to start with, as in a fresh window
-};
 
 enum class Outcome { Drawn, ConvertError, ZeroDivide, InvalidOp, Overflow };
 
@@ -106,7 +101,7 @@ class RedrawTest : public ::testing::Test {
 
   TColor At(int x, int y) const { return surface_.Picture()->Pixel(x, y); }
 
-  EditableFields fields_;
+  FakeFields fields_;
   TImageSurface surface_{kDrawingAreaWidth, kDrawingAreaHeight};
 };
 
