@@ -6,21 +6,17 @@
 
 #include "app/application.h"
 
-QFont FontOfHeight(int pixels) {
-  QFont font(QString::fromLatin1(kFontFamily));
-  font.setPixelSize(pixels);
-  return font;
-}
-
-namespace {
-
 void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();
   palette.setColor(role, colour);
   widget->setPalette(palette);
 }
 
-}  // namespace
+QFont FontOfHeight(int pixels) {
+  QFont font(QString::fromLatin1(kFontFamily));
+  font.setPixelSize(pixels);
+  return font;
+}
 
 TForm::TForm(const QString& caption, int left, int top, int clientWidth, int clientHeight) {
   setWindowTitle(caption);

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QWidget>
 
@@ -28,6 +29,9 @@ inline constexpr int kWindowFontHeight = 11;
 
 // The program's face at a character height in pixels.
 QFont FontOfHeight(int pixels);
+
+// Sets one text colour of a control's palette.
+void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 
 // The base of the main window: a top-level window with a caption and a client size.
 class TForm : public QWidget {

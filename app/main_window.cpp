@@ -39,11 +39,7 @@ TForm1::TForm1() : TForm(Text("Form1"), 193, 181, kClientWidth, kClientHeight) {
 
   Button1 = new TButton(this, "Button1", 616, 224, 145, 33, Text("Izriši presek ravnin"));
   Button1->setFont(FontOfHeight(13));
-  {
-    QPalette palette = Button1->palette();
-    palette.setColor(QPalette::ButtonText, clNavy);
-    Button1->setPalette(palette);
-  }
+  SetTextColour(Button1, QPalette::ButtonText, clNavy);
 
   // The view part.
   Label4 = new TLabel(this, "Label4", 600, 264, Text("Povečevanje"), clGreen, 13);
